@@ -16,7 +16,7 @@ case "$config" in
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null ;;
   bench)
     dir="${2:-$root/out/bench}"
-    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DORV_SANITIZE=OFF -DORV_BENCHMARKS=ON >/dev/null ;;
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DORV_SANITIZE=OFF -DORV_BENCHMARKS=ON >/dev/null ;;
   *)
     echo "ERROR: unknown configuration '$config' (host, windows or bench)" >&2
     exit 2 ;;
