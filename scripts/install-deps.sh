@@ -36,7 +36,7 @@ if ! apt-get update -q; then
   echo "ERROR: apt-get update failed" >&2
   exit 1
 fi
-if ! apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+if ! apt-get install -y -q "${missing[@]}"; then
   echo "ERROR: apt-get install failed for: ${missing[*]}" >&2
   exit 1
 fi
