@@ -12,5 +12,9 @@ function(orv_add_test name)
     target_link_options(${name} PRIVATE -static)
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  # A Windows program that crashes under Wine can still end with exit code 0: a run passes only
+  # when GoogleTest printed its closing PASSED line and no FAILED line.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]")
 endfunction()
