@@ -70,7 +70,7 @@ TEST(BuildLineTest, BorlandFatalLinesAreErrors) {
             true);
   ExpectAll({"Warning askfile.cpp 39: Possible use of 'x' before definition",
              "Warning W8057 a.cpp 20: Parameter 'argc' is never used in function main(int,char * *)",
-             "Turbo Incremental Link 5.00 Copyright (c) 1997, 2000 Borland",
+             "ilink32 stand-in linker 1.0",
              "a.cpp:", "Warning: Public symbol '_x' defined in both module A.OBJ and B.OBJ"},
             false);
 }

@@ -16,7 +16,7 @@ using console::FindPlaceToOpen;
 
 const std::vector<std::string> kOutput = {
     "*MAKE ALL...",                                       // 0
-    "Borland C++ 5.5.1 for Win32",                        // 1
+    "bcc32 stand-in compiler 1.0",                        // 1
     "a.cpp:",                                             // 2
     "Error E2451 a.cpp 5: Undefined symbol 'x'",          // 3
     "Warning W8004 a.cpp 7: 'i' is never used",           // 4
@@ -70,7 +70,7 @@ TEST(PlaceToOpenTest, DriveLetterNamesAreOpenedUnchanged) {
 
 TEST(PlaceToOpenTest, NothingToOpen) {
   for (const char* line : {"*READY", "Error: Unresolved external '_main'", "Found in C:\\x\\y.c 000012",
-                           "Borland C++ 5.5.1 for Win32 Copyright (c) 1993, 2000 Borland"}) {
+                           "Stand-in compiler 1.0 for Win32 (c) 1993, 2000 Tools"}) {
     SCOPED_TRACE(line);
     const auto place = FindPlaceToOpen(settings::kProfileIdBorland, line, "D:\\P");
     EXPECT_EQ(place.path, "");
