@@ -27,13 +27,13 @@ constexpr char kWindowsLibraries[] =
     " kernel32.lib user32.lib gdi32.lib winspool.lib comdlg32.lib advapi32.lib shell32.lib ole32.lib"
     " oleaut32.lib uuid.lib odbc32.lib";
 
-std::string ReadProjectKey(const BuildContext& context, const settings::KeySpec& spec) {
-  return settings::ReadKey(context.files.projectSettings, spec);
+std::string ReadProjectKey(const BuildContext& context, const settings::KeySpec& keySpec) {
+  return settings::ReadKey(context.files.projectSettings, keySpec);
 }
 
-bool SwitchOn(const BuildContext& context, const settings::KeySpec& spec) {
-  std::string value = settings::ReadText(context.files.projectSettings, spec.section, spec.key,
-                                         spec.defaultValue, settings::kSwitchCapacity);
+bool SwitchOn(const BuildContext& context, const settings::KeySpec& keySpec) {
+  std::string value = settings::ReadText(context.files.projectSettings, keySpec.section, keySpec.key,
+                                         keySpec.defaultValue, settings::kSwitchCapacity);
   return !value.empty() && value[0] == '1';
 }
 

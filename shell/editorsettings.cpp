@@ -14,7 +14,7 @@ EditorSettings& Current() {
   return current;
 }
 
-Colour ReadColour(const std::string& file, const KeySpec& spec) { return ParseColour(ReadKey(file, spec)); }
+Colour ReadColour(const std::string& file, const KeySpec& keySpec) { return ParseColour(ReadKey(file, keySpec)); }
 
 }  // namespace
 

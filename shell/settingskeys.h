@@ -174,19 +174,19 @@ inline constexpr KeySpec kShellIconFile{kSectionShellClassInfo, "IconFile", "", 
 inline constexpr KeySpec kShellIconIndex{kSectionShellClassInfo, "IconIndex", "6", 64};
 
 // ---- Reading and writing by KeySpec ----
-inline std::string ReadKey(const std::string& file, const KeySpec& spec) {
-  return ReadText(file, spec.section, spec.key, spec.defaultValue, spec.capacity);
+inline std::string ReadKey(const std::string& file, const KeySpec& keySpec) {
+  return ReadText(file, keySpec.section, keySpec.key, keySpec.defaultValue, keySpec.capacity);
 }
-inline int ReadKeyInteger(const std::string& file, const KeySpec& spec) {
-  return ReadInteger(file, spec.section, spec.key, ParseDecimal(spec.defaultValue, 0));
+inline int ReadKeyInteger(const std::string& file, const KeySpec& keySpec) {
+  return ReadInteger(file, keySpec.section, keySpec.key, ParseDecimal(keySpec.defaultValue, 0));
 }
-inline bool WriteKey(const std::string& file, const KeySpec& spec, const std::string& value) {
-  return WriteString(file, spec.section, spec.key, value.c_str());
+inline bool WriteKey(const std::string& file, const KeySpec& keySpec, const std::string& value) {
+  return WriteString(file, keySpec.section, keySpec.key, value.c_str());
 }
 // Keys of a profile's section.
 inline std::string ReadProfileKey(const std::string& file, const std::string& profile,
-                                  const KeySpec& spec) {
-  return ReadText(file, profile.c_str(), spec.key, spec.defaultValue, spec.capacity);
+                                  const KeySpec& keySpec) {
+  return ReadText(file, profile.c_str(), keySpec.key, keySpec.defaultValue, keySpec.capacity);
 }
 
 }  // namespace settings
