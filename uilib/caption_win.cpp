@@ -207,9 +207,13 @@ HWND CreateBox(HWND window, BoxKind kind, int id) {
                          reinterpret_cast<LPVOID>(static_cast<INT_PTR>(kind)));
 }
 
+// Looks among the caption boxes only: a dialog's own Cancel button shares the close box's id 2.
 HWND FindBox(HWND window, int id) {
-  HWND child = GetDlgItem(window, id);
-  return IsClassName(child, kBoxClass) ? child : nullptr;
+  for (HWND child = FindWindowExA(window, nullptr, kBoxClass, nullptr); child;
+       child = FindWindowExA(window, child, kBoxClass, nullptr)) {
+    if (GetDlgCtrlID(child) == id) return child;
+  }
+  return nullptr;
 }
 
 }  // namespace

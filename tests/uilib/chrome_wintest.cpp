@@ -143,6 +143,30 @@ TEST_F(DialogTest, ACaptionlessDialogGetsAStripWithACloseBoxThatCancels) {
   DestroyWindow(dialog);
 }
 
+TEST_F(DialogTest, ACancelButtonSharingTheIdDoesNotHideTheCloseBox) {
+  DialogRecord record;
+  HWND dialog = MakeDialog(WS_POPUP | WS_BORDER | WS_THICKFRAME, record);
+  ASSERT_NE(dialog, nullptr);
+  HWND cancel = CreateWindowExA(0, "BUTTON", "Cancel", WS_CHILD | WS_VISIBLE, 10, 40, 60, 20, dialog,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDCANCEL)), instance_, nullptr);
+  ASSERT_NE(cancel, nullptr);
+  SetWindowPos(dialog, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+  wintest::PumpPending();
+  HWND close = FindWindowExA(dialog, nullptr, "DravonChromeBox", nullptr);
+  ASSERT_NE(close, nullptr);
+  RECT client, box;
+  GetClientRect(dialog, &client);
+  GetWindowRect(close, &box);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+  EXPECT_EQ(box.left, client.right - 14);
+  EXPECT_EQ(box.top, 2);
+  RECT button;
+  GetWindowRect(cancel, &button);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+  EXPECT_EQ(button.left, 10) << "the dialog's own button stays where it was put";
+  DestroyWindow(dialog);
+}
+
 TEST_F(DialogTest, WithoutTheSystemMenuFlagThereIsNoCloseBox) {
   DialogRecord record;
   record.style = 0;
