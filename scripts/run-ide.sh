@@ -13,11 +13,7 @@ jobs="${ORV_JOBS:-$(nproc)}"
 # The program and the two libraries it loads at start: only what running needs.
 cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-targets=(Orvantel)
-known="$(cmake --build "$dir" --target help 2>/dev/null || true)"
-for target in dravon folvex; do
-  if grep -qw "$target" <<<"$known"; then targets+=("$target"); fi
-done
+targets=(Orvantel orvantel_folder)
 if ! cmake --build "$dir" -j "$jobs" --target "${targets[@]}"; then
   echo "ERROR: the Windows build of Orvantel failed" >&2
   exit 1
@@ -27,11 +23,6 @@ if [ ! -f "$exe" ]; then
   echo "ERROR: $exe was not built" >&2
   exit 1
 fi
-# Orvantel loads dravon.dll and folvex.dll from its own folder.
-for dll in "$dir/uilib/dravon.dll" "$dir/folvex/folvex.dll"; do
-  if [ -f "$dll" ]; then cp -u "$dll" "$dir/shell/"; fi
-done
-
 "$here/wine-prefix.sh"
 export WINEPREFIX="${ORV_WINEPREFIX:-$root/out/wineprefix}"
 
