@@ -78,9 +78,9 @@ void OnFolderOk(HWND dialog, NameRequest& request) {
   EndDialog(dialog, 1);
 }
 
-}  // namespace
-
-INT_PTR CALLBACK InputFileDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+// The common procedure of both name dialogs: they differ in their title and in how OK checks the name.
+INT_PTR NameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, const char* title,
+                       void (*onOk)(HWND, NameRequest&)) {
   if (message != WM_INITDIALOG) {
     if (INT_PTR handled = Themed(dialog, message, wParam, lParam)) return handled;
   }
@@ -88,10 +88,10 @@ INT_PTR CALLBACK InputFileDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_INITDIALOG:
       Themed(dialog, message, wParam, lParam);
-      InitNameDialog(dialog, lParam, "New File");
+      InitNameDialog(dialog, lParam, title);
       return FALSE;
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK && request) OnNewFileOk(dialog, *request);
+      if (LOWORD(wParam) == IDOK && request) onOk(dialog, *request);
       if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
       return TRUE;
     default:
@@ -99,23 +99,14 @@ INT_PTR CALLBACK InputFileDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
   }
 }
 
+}  // namespace
+
+INT_PTR CALLBACK InputFileDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  return NameDialogProc(dialog, message, wParam, lParam, "New File", OnNewFileOk);
+}
+
 INT_PTR CALLBACK InputDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_INITDIALOG) {
-    if (INT_PTR handled = Themed(dialog, message, wParam, lParam)) return handled;
-  }
-  NameRequest* request = RequestOf(dialog);
-  switch (message) {
-    case WM_INITDIALOG:
-      Themed(dialog, message, wParam, lParam);
-      InitNameDialog(dialog, lParam, "Folder");
-      return FALSE;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDOK && request) OnFolderOk(dialog, *request);
-      if (LOWORD(wParam) == IDCANCEL) EndDialog(dialog, 0);
-      return TRUE;
-    default:
-      return FALSE;
-  }
+  return NameDialogProc(dialog, message, wParam, lParam, "Folder", OnFolderOk);
 }
 
 bool AskNewFileName(HWND owner, std::string& path) {

@@ -354,25 +354,11 @@ LRESULT ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam, Butt
   return DefWindowProcA(button, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TextButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+// One window procedure per class, each a button of its kind.
+template <ButtonKind kind>
+LRESULT CALLBACK KindProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
-    return ButtonProc(button, message, wParam, lParam, ButtonKind::Text);
-  } catch (...) {
-    return DefWindowProcA(button, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK BitmapButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return ButtonProc(button, message, wParam, lParam, ButtonKind::Bitmap);
-  } catch (...) {
-    return DefWindowProcA(button, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK CheckerProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return ButtonProc(button, message, wParam, lParam, ButtonKind::Checker);
+    return ButtonProc(button, message, wParam, lParam, kind);
   } catch (...) {
     return DefWindowProcA(button, message, wParam, lParam);
   }
@@ -381,8 +367,8 @@ LRESULT CALLBACK CheckerProc(HWND button, UINT message, WPARAM wParam, LPARAM lP
 }  // namespace
 
 bool RegisterButtonControls() {
-  return RegisterControlClass(kTextButtonClass, TextButtonProc) &&
-         RegisterControlClass(kBitmapButtonClass, BitmapButtonProc) && RegisterControlClass(kCheckerClass, CheckerProc);
+  return RegisterControlClass(kTextButtonClass, KindProc<ButtonKind::Text>) &&
+         RegisterControlClass(kBitmapButtonClass, KindProc<ButtonKind::Bitmap>) && RegisterControlClass(kCheckerClass, KindProc<ButtonKind::Checker>);
 }
 
 void UnregisterButtonControls() {

@@ -201,25 +201,11 @@ LRESULT StaticProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, Sta
   return DefWindowProcA(control, message, wParam, lParam);
 }
 
-LRESULT CALLBACK TextProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+// One window procedure per class, each a static control of its kind.
+template <StaticKind kind>
+LRESULT CALLBACK KindProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
   try {
-    return StaticProc(control, message, wParam, lParam, StaticKind::Text);
-  } catch (...) {
-    return DefWindowProcA(control, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK FrameProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return StaticProc(control, message, wParam, lParam, StaticKind::Frame);
-  } catch (...) {
-    return DefWindowProcA(control, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK PictureProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return StaticProc(control, message, wParam, lParam, StaticKind::Picture);
+    return StaticProc(control, message, wParam, lParam, kind);
   } catch (...) {
     return DefWindowProcA(control, message, wParam, lParam);
   }
@@ -260,8 +246,9 @@ COLORREF ParentBackground(HWND control) {
 }
 
 bool RegisterStaticControls() {
-  return RegisterControlClass(kTextClass, TextProc) && RegisterControlClass(kFrameClass, FrameProc) &&
-         RegisterControlClass(kPictureClass, PictureProc);
+  return RegisterControlClass(kTextClass, KindProc<StaticKind::Text>) &&
+         RegisterControlClass(kFrameClass, KindProc<StaticKind::Frame>) &&
+         RegisterControlClass(kPictureClass, KindProc<StaticKind::Picture>);
 }
 
 void UnregisterStaticControls() {
