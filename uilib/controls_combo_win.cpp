@@ -117,18 +117,11 @@ class ComboHost : public InnerHost {
 
 InnerHost* MakeCombo(HWND outer) { return new (std::nothrow) ComboHost(outer); }
 
-LRESULT CALLBACK ComboProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HostWindowProc(outer, message, wParam, lParam, MakeCombo);
-  } catch (...) {
-    return DefWindowProcA(outer, message, wParam, lParam);
-  }
-}
-
 }  // namespace
 
 bool RegisterComboControl() {
-  return RegisterControlClass("DV_SCROLLCOMBO", ComboProc) && RegisterControlClass(kArrowClass, ArrowProc);
+  return RegisterControlClass("DV_SCROLLCOMBO", HostClassProc<MakeCombo>) &&
+         RegisterControlClass(kArrowClass, ArrowProc);
 }
 
 void UnregisterComboControl() {

@@ -25,37 +25,13 @@ InnerHost* MakeSingle(HWND outer) { return new (std::nothrow) EditHost(outer, 0)
 InnerHost* MakeNumber(HWND outer) { return new (std::nothrow) EditHost(outer, ES_NUMBER); }
 InnerHost* MakeMulti(HWND outer) { return new (std::nothrow) EditHost(outer, ES_MULTILINE); }
 
-LRESULT CALLBACK SingleEditProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HostWindowProc(outer, message, wParam, lParam, MakeSingle);
-  } catch (...) {
-    return DefWindowProcA(outer, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK NumberEditProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HostWindowProc(outer, message, wParam, lParam, MakeNumber);
-  } catch (...) {
-    return DefWindowProcA(outer, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK MultiEditProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HostWindowProc(outer, message, wParam, lParam, MakeMulti);
-  } catch (...) {
-    return DefWindowProcA(outer, message, wParam, lParam);
-  }
-}
-
 }  // namespace
 
 bool RegisterEditControls() {
   HCURSOR beam = LoadCursor(nullptr, IDC_IBEAM);
-  return RegisterControlClass("DV_SINGLEEDIT", SingleEditProc, beam) &&
-         RegisterControlClass("DV_NUMEDIT", NumberEditProc, beam) &&
-         RegisterControlClass("DV_MULTIEDIT", MultiEditProc, beam);
+  return RegisterControlClass("DV_SINGLEEDIT", HostClassProc<MakeSingle>, beam) &&
+         RegisterControlClass("DV_NUMEDIT", HostClassProc<MakeNumber>, beam) &&
+         RegisterControlClass("DV_MULTIEDIT", HostClassProc<MakeMulti>, beam);
 }
 
 void UnregisterEditControls() {

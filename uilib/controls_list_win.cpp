@@ -102,26 +102,11 @@ class DirListHost : public InnerHost {
 InnerHost* MakeList(HWND outer) { return new (std::nothrow) InnerHost(outer, InnerKind::List); }
 InnerHost* MakeDirList(HWND outer) { return new (std::nothrow) DirListHost(outer); }
 
-LRESULT CALLBACK ScrollListProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HostWindowProc(outer, message, wParam, lParam, MakeList);
-  } catch (...) {
-    return DefWindowProcA(outer, message, wParam, lParam);
-  }
-}
-
-LRESULT CALLBACK DirListProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
-  try {
-    return HostWindowProc(outer, message, wParam, lParam, MakeDirList);
-  } catch (...) {
-    return DefWindowProcA(outer, message, wParam, lParam);
-  }
-}
-
 }  // namespace
 
 bool RegisterListControls() {
-  return RegisterControlClass("DV_SCROLLLIST", ScrollListProc) && RegisterControlClass("DV_DIRLIST", DirListProc);
+  return RegisterControlClass("DV_SCROLLLIST", HostClassProc<MakeList>) &&
+         RegisterControlClass("DV_DIRLIST", HostClassProc<MakeDirList>);
 }
 
 void UnregisterListControls() {

@@ -83,6 +83,16 @@ class InnerHost {
 // The window procedure body of every outer class: `make` builds the right InnerHost on WM_NCCREATE.
 LRESULT HostWindowProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam, InnerHost* (*make)(HWND));
 
+// The window procedure of one outer class, registered as it is: faults stay inside the library.
+template <InnerHost* (*make)(HWND)>
+LRESULT CALLBACK HostClassProc(HWND outer, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return HostWindowProc(outer, message, wParam, lParam, make);
+  } catch (...) {
+    return DefWindowProcA(outer, message, wParam, lParam);
+  }
+}
+
 // True when the slider is wanted beside a list of this style (multi-column lists scroll sideways).
 constexpr int kSliderWidth = 14;
 
