@@ -27,6 +27,21 @@ std::int32_t Moved(std::int32_t point, std::int32_t from, std::int32_t end, std:
   return point;
 }
 
+
+// Applies the next undo or redo step. The step tells where the text changes; it is copied first
+// because applying it moves the history.
+int ReplayStep(Control& c, bool undo) {
+  const UndoRecord* next = undo ? c.store.History().NextUndo() : c.store.History().NextRedo();
+  if (next == nullptr) return 0;
+  UndoRecord step = *next;
+  bool removes = step.kind == (undo ? kStepInsert : kStepDelete);
+  LineTracker::PendingEdit pending =
+      c.lines.BeforeEdit(Text(c), Length(c), step.position, removes ? step.count : 0);
+  int result = undo ? c.store.Undo() : c.store.Redo();
+  if (result == 1) AfterEdit(c, pending, removes ? 0 : step.count);
+  return result;
+}
+
 }  // namespace
 
 int InsertAt(Control& c, std::int32_t position, const char* text) {
@@ -44,31 +59,9 @@ int DeleteAt(Control& c, std::int32_t position, std::int32_t count, char* out, s
   return result;
 }
 
-// The step about to be applied tells where the text changes; it is copied because applying it
-// moves the history.
-int UndoStep(Control& c) {
-  const UndoRecord* next = c.store.History().NextUndo();
-  if (next == nullptr) return 0;
-  UndoRecord step = *next;
-  bool removes = step.kind == kStepInsert;
-  LineTracker::PendingEdit pending =
-      c.lines.BeforeEdit(Text(c), Length(c), step.position, removes ? step.count : 0);
-  int result = c.store.Undo();
-  if (result == 1) AfterEdit(c, pending, removes ? 0 : step.count);
-  return result;
-}
+int UndoStep(Control& c) { return ReplayStep(c, true); }
 
-int RedoStep(Control& c) {
-  const UndoRecord* next = c.store.History().NextRedo();
-  if (next == nullptr) return 0;
-  UndoRecord step = *next;
-  bool removes = step.kind == kStepDelete;
-  LineTracker::PendingEdit pending =
-      c.lines.BeforeEdit(Text(c), Length(c), step.position, removes ? step.count : 0);
-  int result = c.store.Redo();
-  if (result == 1) AfterEdit(c, pending, removes ? 0 : step.count);
-  return result;
-}
+int RedoStep(Control& c) { return ReplayStep(c, false); }
 
 // Indenting touches many lines at once; it is rare, so the lines are simply counted anew. Taking
 // blanks away can join a lone CR with the LF after a blank line, so even the count may change.
