@@ -27,7 +27,6 @@ std::int32_t Moved(std::int32_t point, std::int32_t from, std::int32_t end, std:
   return point;
 }
 
-
 // Applies the next undo or redo step. The step tells where the text changes; it is copied first
 // because applying it moves the history.
 int ReplayStep(Control& c, bool undo) {
