@@ -65,10 +65,7 @@ std::string ClipboardText(Control& c) {
 }
 
 void FinishChange(Control& c) {
-  PlaceCaret(c, true);
-  if (ScrollToCaret(c)) PlaceCaret(c, true);
-  Repaint(c);
-  NotifyChange(c);
+  ShowEdit(c);
 }
 
 LRESULT OnCut(Control& c) {

@@ -130,6 +130,8 @@ void UpdateScrollPos(Control& c);
 bool MoveFirstLine(Control& c, std::int32_t line);
 // After a caret move: scrolls so that the caret's row is visible; true when the view moved.
 bool ScrollToCaret(Control& c);
+// After an edit: places the caret, brings it into view, repaints and tells the parent of the change.
+void ShowEdit(Control& c);
 void MakeCaret(Control& c);
 void DropCaret(Control& c);
 

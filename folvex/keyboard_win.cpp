@@ -111,10 +111,7 @@ LRESULT OnDeleteKey(Control& c, bool shift, bool ctrl) {
     }
     CollapseAt(c, caret);
   }
-  PlaceCaret(c, true);
-  if (ScrollToCaret(c)) PlaceCaret(c, true);
-  Repaint(c);
-  NotifyChange(c);
+  ShowEdit(c);
   return 0;
 }
 

@@ -42,10 +42,7 @@ LRESULT OnReplaceSel(Control& c, LPARAM text) {
   std::int32_t before = Length(c);
   if (InsertAt(c, caret, replacement) == kDone) caret += Length(c) - before;
   CollapseAt(c, caret);
-  PlaceCaret(c, true);
-  if (ScrollToCaret(c)) PlaceCaret(c, true);
-  Repaint(c);
-  NotifyChange(c);
+  ShowEdit(c);
   return 0;
 }
 

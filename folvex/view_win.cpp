@@ -112,6 +112,13 @@ bool LineSpan(Control& c, std::int32_t line, std::int32_t* start, std::int32_t* 
 
 void Repaint(Control& c) { InvalidateRect(c.window, nullptr, TRUE); }
 
+void ShowEdit(Control& c) {
+  PlaceCaret(c, true);
+  if (ScrollToCaret(c)) PlaceCaret(c, true);
+  Repaint(c);
+  NotifyChange(c);
+}
+
 void RepaintLines(Control& c, std::int32_t first, bool toBottom) {
   RECT client{};
   GetClientRect(c.window, &client);
